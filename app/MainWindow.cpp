@@ -122,6 +122,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   connect(时钟1, &QTimer::timeout, this, [this] { if (onTimer) onTimer(); });
 }
 
+MainWindow::~MainWindow() {
+  // The browser's page has to go before the profile it was made from.
+  delete 超文本浏览框1;
+}
+
 QWidget* MainWindow::ControlWidget(Control control) const {
   switch (control) {
     case Control::透明标签2: return 透明标签2;

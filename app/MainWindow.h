@@ -21,6 +21,7 @@ class MainWindow : public QWidget {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+  ~MainWindow() override;
 
   // Event handlers of the window's form; each runs on the window's thread.
   std::function<void()> onSearch;        // 图形按钮2 clicked, Enter in 编辑框1

@@ -50,7 +50,7 @@ TEST_F(DatabaseTest, OpenWalkAndCloseACursor) {
   ReadText(records_, "TYPE", &type);
   ReadText(records_, "Answer", &answer);
   ReadText(records_, "ProblemOption", &options);
-  EXPECT_EQ(rows, 24);
+  EXPECT_EQ(rows, 25);
   EXPECT_EQ(U(subject), "我国的首都是____。");
   EXPECT_EQ(U(type), "单选题");
   EXPECT_EQ(answer, "B");
