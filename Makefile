@@ -19,6 +19,9 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+bench: build
+	$(BUILD)/bench/zhilan-bench
+
 # Redraws the window's pictures into resources/pictures (they are committed).
 pictures: build
 	$(BUILD)/tools/pictures/zhilan-pictures resources/pictures

@@ -1,8 +1,12 @@
 #include "app/GuiSetup.h"
 
+#include "text/GbkCodec.h"
+
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QMessageBox>
+#include <QWidget>
 #include <cstdlib>
 
 namespace {
@@ -26,4 +30,34 @@ void PrepareBrowserEngine() {
       " --no-first-run --disable-domain-reliability --disable-breakpad";
   if (qgetenv("QT_QPA_PLATFORM") == "offscreen") flags += " --disable-gpu";
   qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+}
+
+void ShowGuardMessage(const Text& text, const Text& title, int style) {
+  QMessageBox box;
+  box.setWindowTitle(GbkToQString(title));
+  box.setText(GbkToQString(text));
+  switch (style & 0xF0) {
+    case 0x10: box.setIcon(QMessageBox::Critical); break;
+    case 0x20: box.setIcon(QMessageBox::Question); break;
+    case 0x30: box.setIcon(QMessageBox::Warning); break;
+    case 0x40: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+  }
+  using B = QMessageBox::StandardButton;
+  switch (style & 0x0F) {
+    case 1: box.setStandardButtons(B::Ok | B::Cancel); break;
+    case 2: box.setStandardButtons(B::Abort | B::Retry | B::Ignore); break;
+    case 3: box.setStandardButtons(B::Yes | B::No | B::Cancel); break;
+    case 4: box.setStandardButtons(B::Yes | B::No); break;
+    case 5: box.setStandardButtons(B::Retry | B::Cancel); break;
+    default: box.setStandardButtons(B::Ok); break;
+  }
+  box.exec();
+}
+
+void BringToFront(QWidget* window) {
+  if (window->isMinimized()) window->showNormal();
+  window->show();
+  window->raise();
+  window->activateWindow();
 }

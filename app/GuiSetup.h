@@ -8,3 +8,13 @@ std::string MissingDisplay();
 // as root (containers) Chromium's sandbox cannot start, so it is switched off;
 // and the browser never phones home.
 void PrepareBrowserEngine();
+
+#include "text/Text.h"
+
+// The single-instance guard's message box: the classic style flags choose the
+// buttons (low four bits) and the icon (next four bits). Modal, no owner.
+void ShowGuardMessage(const Text& text, const Text& title, int style);
+
+class QWidget;
+// Brings a window back from the taskbar and to the front, as a later copy asks.
+void BringToFront(QWidget* window);

@@ -57,6 +57,9 @@ void MainWindow::ConfigureBrowser(QWebEngineView* view, QObject* profileOwner) {
   settings->setAttribute(QWebEngineSettings::PluginsEnabled, false);
   // The pages carry no charset; they are GBK.
   settings->setDefaultTextEncoding(QStringLiteral("GBK"));
+  // The pages ask for a Windows font; the nearest here is the CJK sans face.
+  for (auto family : {QWebEngineSettings::StandardFont, QWebEngineSettings::SansSerifFont})
+    settings->setFontFamily(family, QStringLiteral("Noto Sans CJK SC"));
   view->setPage(page);
 }
 
