@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QThread>
+#include <atomic>
+#include <thread>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -129,6 +133,32 @@ TEST_F(MainWindowTest, TitleStripDragsTheWindow) {
   QApplication::sendEvent(&w, &move);
   QTest::mouseRelease(&w, Qt::LeftButton, {}, QPoint(340, 30));
   EXPECT_EQ(w.pos(), before + QPoint(40, 20));
+}
+
+TEST_F(MainWindowTest, WorkerWritesReachTheWindowInOrderOnItsThread) {
+  std::vector<QString> seen;
+  bool offThread = false;
+  QObject::connect(desktop_.window.编辑框1, &QLineEdit::textChanged, [&](const QString& text) {
+    offThread |= QThread::currentThread() != desktop_.window.thread();
+    seen.push_back(text);
+  });
+  Text readBack;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    for (int i = 1; i <= 200; ++i) desktop_.controls.SetText(Control::编辑框1, std::to_string(i));
+    desktop_.controls.SetVisible(Control::图形按钮3, true);
+    // A read waits for the writes queued before it.
+    readBack = desktop_.controls.GetText(Control::编辑框1);
+    done = true;
+  });
+  for (QDeadlineTimer deadline(20000); !done && !deadline.hasExpired();) QTest::qWait(10);
+  worker.join();
+  ASSERT_TRUE(done);
+  EXPECT_FALSE(offThread) << "a widget was touched from the worker's thread";
+  ASSERT_EQ(seen.size(), 200u);
+  for (int i = 0; i < 200; ++i) ASSERT_EQ(seen[i], QString::number(i + 1));
+  EXPECT_EQ(readBack, "200");
+  EXPECT_FALSE(desktop_.window.图形按钮3->isHidden());
 }
 
 TEST(Program, WithoutAnyDisplayExplainsAndExits) {
