@@ -1,6 +1,7 @@
 #include "bank/FileWrite.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -48,7 +49,14 @@ bool WriteFileIfAbsent(const std::filesystem::path& file, std::string_view bytes
   const auto temporary = WriteTemporary(file, bytes);
   if (temporary.empty()) return false;
   // link() fails when the name exists, so a file that appeared meanwhile stays.
-  const bool linked = link(temporary.c_str(), file.c_str()) == 0;
-  unlink(temporary.c_str());
-  return linked;
+  if (link(temporary.c_str(), file.c_str()) == 0) {
+    unlink(temporary.c_str());
+    return true;
+  }
+  // Some file systems have no hard links; a rename that refuses to replace
+  // does the same there.
+  const bool renamed = errno != EEXIST && renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD,
+                                                    file.c_str(), RENAME_NOREPLACE) == 0;
+  if (!renamed) unlink(temporary.c_str());
+  return renamed;
 }

@@ -8,7 +8,7 @@
 
 #include "app/Program.h"
 #include "bank/Templates.h"
-#include "support/MemoryControls.h"
+#include "support/FixtureProgram.h"
 #include "support/ResultPages.h"
 #include "support/TempDir.h"
 
@@ -57,15 +57,8 @@ TEST(ReplaceOutsideTags, LeavesMarkupAlone) {
   EXPECT_EQ(ReplaceOutsideTags("ab<i>cd", "bc", "!"), "ab<i>cd");
 }
 
-class RenderResultsTest : public ::testing::Test {
+class RenderResultsTest : public FixtureProgram {
  protected:
-  void SetUp() override {
-    std::filesystem::copy_file(ZHILAN_FIXTURE_BANK, dir_ / "study.mdb");
-    program_.ResultPagePath = dir_ / "index.html";
-    ASSERT_TRUE(Connect(program_.数据库连接1, dir_ / "study.mdb"));
-    BindRecordSet(program_.记录集1, program_.数据库连接1);
-  }
-
   // Opens the rows of a question-text search, the way the search does.
   int Render(const std::string& keyword, const char* column = "subject") {
     ui_.Type(Control::编辑框1, keyword);
@@ -75,10 +68,6 @@ class RenderResultsTest : public ::testing::Test {
     return RenderResults(program_);
   }
   Text PageFile() { return ReadFile(dir_ / "index.html"); }
-
-  TempDir dir_;
-  MemoryControls ui_;
-  Program program_{ui_};
 };
 
 TEST_F(RenderResultsTest, SingleChoiceRowHighlightsItsAnswer) {

@@ -3,28 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "app/Program.h"
-#include "support/MemoryControls.h"
+#include "support/FixtureProgram.h"
 #include "support/ResultPages.h"
 #include "support/TempDir.h"
 
 namespace {
 
-class SearchTest : public ::testing::Test {
+class SearchTest : public FixtureProgram {
  protected:
   void SetUp() override {
-    std::filesystem::copy_file(ZHILAN_FIXTURE_BANK, dir_ / "study.mdb");
-    program_.ResultPagePath = dir_ / "index.html";
-    ASSERT_TRUE(Connect(program_.数据库连接1, dir_ / "study.mdb"));
-    BindRecordSet(program_.记录集1, program_.数据库连接1);
+    FixtureProgram::SetUp();
     ui_[Control::时钟1].period = 4000;  // as if the slideshow ran
   }
   void Search(const std::string& keyword) {
     ui_.Type(Control::编辑框1, keyword);
     StartSearch(program_);
   }
-  TempDir dir_;
-  MemoryControls ui_;
-  Program program_{ui_};
 };
 
 TEST_F(SearchTest, FoundInQuestionTexts) {
