@@ -3,6 +3,7 @@
 #include "text/GbkCodec.h"
 
 #include <unistd.h>
+#include <xcb/xcb.h>
 
 #include <QByteArray>
 #include <QMessageBox>
@@ -17,7 +18,26 @@ bool Set(const char* name) {
 }  // namespace
 
 std::string MissingDisplay() {
-  if (Set("QT_QPA_PLATFORM") || Set("DISPLAY") || Set("WAYLAND_DISPLAY")) return {};
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  // offscreen, wayland, vnc and the like: Qt finds its own way or says why.
+  if (!platform.isEmpty() && !platform.startsWith("xcb")) return {};
+  if (Set("DISPLAY")) {
+    // Qt aborts on a display it cannot open; ask the X server first.
+    int screen = 0;
+    xcb_connection_t* connection = xcb_connect(nullptr, &screen);
+    const bool open = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    if (open) return {};
+    if (platform.isEmpty() && Set("WAYLAND_DISPLAY")) {
+      qputenv("QT_QPA_PLATFORM", "wayland");
+      return {};
+    }
+    return std::string("cannot open the display ") + std::getenv("DISPLAY");
+  }
+  if (platform.isEmpty() && Set("WAYLAND_DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "wayland");
+    return {};
+  }
   return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset; "
          "QT_QPA_PLATFORM=offscreen runs without one)";
 }

@@ -48,11 +48,24 @@ bool WaitFor(int fd, short events, int milliseconds) {
   return poll(&p, 1, milliseconds) == 1 && (p.revents & events);
 }
 
-// One request on an accepted connection: read it, act on it, answer it.
+// The user id of the process at the other end of a connected socket.
+bool PeerIsThisUser(int fd) {
+  ucred peer{};
+  socklen_t length = sizeof peer;
+  return getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &length) == 0 && peer.uid == getuid();
+}
+
+// One request on an accepted connection: read it, act on it, answer it. Abstract
+// names are open to every user, so only this user's copies are listened to,
+// and a client that sends nothing holds the window up only briefly.
 void ServeActivation(int client) {
+  if (!PeerIsThisUser(client)) {
+    close(client);
+    return;
+  }
   char buffer[32] = {};
   std::size_t got = 0;
-  while (got < kActivateRequest.size() && WaitFor(client, POLLIN, 500)) {
+  while (got < kActivateRequest.size() && WaitFor(client, POLLIN, 200)) {
     const ssize_t n = read(client, buffer + got, sizeof buffer - 1 - got);
     if (n <= 0) break;
     got += static_cast<std::size_t>(n);
@@ -74,6 +87,19 @@ void ListenForActivation(int marker) {
     for (int client; (client = accept4(marker, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;)
       ServeActivation(client);
   });
+}
+
+// Whether the name is held by a copy of this user. Another user's process on
+// the name (abstract names cannot be protected) must not keep us from running.
+bool HeldByThisUser(const sockaddr_un& address, socklen_t length) {
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return true;
+  // A holder that has bound but does not listen yet is most likely a copy
+  // starting this very moment, and is taken as ours.
+  const bool ours =
+      connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0 || PeerIsThisUser(fd);
+  close(fd);
+  return ours;
 }
 
 // Asks the running copy to bring its window to the front and waits briefly
@@ -121,7 +147,7 @@ void SingleInstanceGuard(Text& eventName, const GuardOptions& options) {
   }
   const bool taken = errno == EADDRINUSE;
   close(marker);
-  if (!taken) return;
+  if (!taken || !HeldByThisUser(address, length)) return;
 
   if (options.showMessage && MessageBoxHook()) {
     const Text message = options.message ? *options.message : Utf8ToGbk("对不起,该进程已打开!");

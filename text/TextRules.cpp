@@ -8,8 +8,16 @@ namespace text {
 bool MatchesAt(std::string_view s, std::size_t i, std::string_view sub, bool ignoreCase) {
   if (sub.size() > s.size() - i) return false;
   if (!ignoreCase) return s.compare(i, sub.size(), sub) == 0;
-  for (std::size_t k = 0; k < sub.size(); ++k) {
-    if (FoldAscii(s[i + k]) != FoldAscii(sub[k])) return false;
+  // Only one-byte characters fold: the second byte of a GBK character may look
+  // like an ASCII letter but is part of that character and must match exactly.
+  for (std::size_t k = 0; k < sub.size();) {
+    if (CharLength(sub, k) == 2) {
+      if (s[i + k] != sub[k] || s[i + k + 1] != sub[k + 1]) return false;
+      k += 2;
+    } else {
+      if (FoldAscii(s[i + k]) != FoldAscii(sub[k])) return false;
+      ++k;
+    }
   }
   return true;
 }

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-declarative-dev qt6-webengine-dev
+  qt6-base-dev qt6-qpa-plugins qt6-wayland qt6-declarative-dev qt6-webengine-dev libxcb1-dev
   libsqlite3-dev libcurl4-openssl-dev libssl-dev openssl libcpp-httplib-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk

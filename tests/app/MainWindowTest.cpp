@@ -161,20 +161,32 @@ TEST_F(MainWindowTest, WorkerWritesReachTheWindowInOrderOnItsThread) {
   EXPECT_FALSE(desktop_.window.图形按钮3->isHidden());
 }
 
-TEST(Program, WithoutAnyDisplayExplainsAndExits) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
-  process.setProcessEnvironment(env);
-  TempDir dir;
-  process.setWorkingDirectory(QString::fromStdString(dir.path().string()));
-  process.start(QStringLiteral(ZHILAN_PROGRAM), {});
-  ASSERT_TRUE(process.waitForFinished(20000));
-  EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
-  EXPECT_EQ(process.exitCode(), 1);
-  const QByteArray err = process.readAllStandardError();
-  EXPECT_TRUE(err.startsWith("zhilan: no display")) << err.toStdString();
-  EXPECT_EQ(err.count('\n'), 1) << "one line";
+TEST(Program, WithoutAUsableDisplayExplainsInOneLineAndExits) {
+  struct Case {
+    std::vector<std::pair<const char*, const char*>> env;
+    const char* says;
+  };
+  const Case cases[] = {
+      {{}, "zhilan: no display"},
+      {{{"QT_QPA_PLATFORM", "xcb"}}, "zhilan: no display"},
+      {{{"DISPLAY", ":87"}}, "zhilan: cannot open the display :87"},  // no X server there
+  };
+  for (const auto& c : cases) {
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    for (const auto& [name, value] : c.env) env.insert(name, value);
+    process.setProcessEnvironment(env);
+    TempDir dir;
+    process.setWorkingDirectory(QString::fromStdString(dir.path().string()));
+    process.start(QStringLiteral(ZHILAN_PROGRAM), {});
+    ASSERT_TRUE(process.waitForFinished(20000)) << c.says;
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << c.says;
+    EXPECT_EQ(process.exitCode(), 1) << c.says;
+    const QByteArray err = process.readAllStandardError();
+    EXPECT_TRUE(err.startsWith(c.says)) << err.toStdString();
+    EXPECT_EQ(err.count('\n'), 1) << "one line: " << err.toStdString();
+  }
 }
 
 }  // namespace

@@ -37,10 +37,20 @@ TEST(StartUp, RunsItsStepsInOrder) {
             (std::vector<std::string>{"试题数据库写出成功！", "试题数据库连接成功！"}));
   EXPECT_EQ(ui[Control::透明标签1].colour, kSilver);
 
-  // The version line comes before anything touches the files.
-  const auto log = ui.Log();
-  ASSERT_FALSE(log.empty());
-  EXPECT_EQ(log.front(), "透明标签2.text=知岚试题搜索_版本号：1.1");
+  // Everything the user could see, in the order of the sequence: the version
+  // line, the banner over the box, the start page, the bank written, then
+  // connected.
+  EXPECT_EQ(ui.Log(), (std::vector<std::string>{
+                          "透明标签2.text=知岚试题搜索_版本号：1.1",
+                          "超级按钮1.left=12",
+                          "超级按钮1.top=137",
+                          "超级按钮1.width=740",
+                          "超级按钮1.height=400",
+                          "超文本浏览框1.address=" + (dir / "index.html").string(),
+                          "透明标签1.text=试题数据库写出成功！",
+                          "透明标签1.colour=192,192,192",
+                          "透明标签1.text=试题数据库连接成功！",
+                      }));
 }
 
 TEST(StartUp, FilesGoToTheDataDirectoryWhenTheProgramsCannotBeWritten) {

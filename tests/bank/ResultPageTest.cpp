@@ -43,6 +43,7 @@ TEST(ReplacePairs, AppliesEachPairToTheLastResult) {
        ReplacePairs("aa", {{"a", "<b>a</b>"}})},
       {"empty find text changes nothing", "aBc", ReplacePairs("abc", {{"", "x"}, {"b", "B"}})},
       {"never inside a character", G("中文"), ReplacePairs(G("中文"), {{"\xD0\xCE", "x"}})},
+      {"a character matches only itself", G("乤"), ReplacePairs(G("乤"), {{G("丄"), "x"}})},
       {"five pairs", "12345",
        ReplacePairs("abcde", {{"a", "1"}, {"b", "2"}, {"c", "3"}, {"d", "4"}, {"e", "5"}})},
   };

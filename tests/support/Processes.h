@@ -6,9 +6,17 @@
 #include <memory>
 #include <string>
 
+#include "text/Text.h"
+
+// A connection to the single-instance marker of that name (its GBK bytes after
+// a NUL, in the abstract namespace), or -1 when no one holds it.
+int ConnectToMarker(const Text& name);
+
 class Copy {
  public:
-  Copy(const QString& program, const QStringList& arguments, const QString& workingDirectory = {});
+  // `user`: a user id to run as (the test must be root), or -1 for the test's own.
+  Copy(const QString& program, const QStringList& arguments, const QString& workingDirectory = {},
+       int user = -1);
   ~Copy();
   QProcess& process() { return *process_; }
   // Waits for a whole line on standard output (without its line break).

@@ -28,6 +28,9 @@ TEST(TextRules, FindForward) {
       {"case differs", "ABC", "b", 1, false, -1},
       {"ASCII case folded", "ABC", "b", 1, true, 2},
       {"only ASCII is folded", G("中A"), G("中a"), 1, true, 1},
+      // 乤 is 81 61 and 丄 is 81 41: their second bytes look like "a" and "A".
+      {"second bytes are never folded", G("乤"), G("丄"), 1, true, -1},
+      {"second bytes match themselves", G("x乤"), G("乤"), 1, true, 2},
       {"never inside a character", kChinese, "\xD0\xCE", 1, false, -1},
       {"whole character found", kChinese, G("文"), 1, false, 3},
       {"start inside a character finds the next", G("中文中"), G("中"), 2, false, 5},
@@ -66,24 +69,34 @@ TEST(TextRules, FindBackward) {
     EXPECT_EQ(text::FindBack(c.s, c.sub, c.bound), c.expected) << c.name;
   }
   EXPECT_EQ(text::FindBack("xAbXaB", "ab", std::nullopt, true), 5);
+  EXPECT_EQ(text::FindBack(G("乤"), G("丄"), std::nullopt, true), -1);
 }
 
 TEST(TextRules, LeftRightMid) {
   const Text s = "abcdef";
-  EXPECT_EQ(text::Left(s, 0), "");
-  EXPECT_EQ(text::Left(s, -1), "");
-  EXPECT_EQ(text::Left(s, 2), "ab");
-  EXPECT_EQ(text::Left(s, 6), s);
-  EXPECT_EQ(text::Left(s, 60), s);
-  EXPECT_EQ(text::Right(s, 0), "");
-  EXPECT_EQ(text::Right(s, 2), "ef");
-  EXPECT_EQ(text::Right(s, 60), s);
-  EXPECT_EQ(text::Mid(s, 2, 3), "bcd");
-  EXPECT_EQ(text::Mid(s, 5, 60), "ef");
-  EXPECT_EQ(text::Mid(s, 0, 2), "");
-  EXPECT_EQ(text::Mid(s, 7, 2), "");
-  EXPECT_EQ(text::Mid(s, 1, 0), "");
-  EXPECT_EQ(text::Mid(s, 6, 1), "f");
+  struct Case {
+    const char* name;
+    Text actual, expected;
+  };
+  const Case cases[] = {
+      {"Left of 0", text::Left(s, 0), ""},
+      {"Left below 0", text::Left(s, -1), ""},
+      {"Left", text::Left(s, 2), "ab"},
+      {"Left of the length", text::Left(s, 6), s},
+      {"Left beyond", text::Left(s, 60), s},
+      {"Right of 0", text::Right(s, 0), ""},
+      {"Right", text::Right(s, 2), "ef"},
+      {"Right of the length", text::Right(s, 6), s},
+      {"Right beyond", text::Right(s, 60), s},
+      {"Mid", text::Mid(s, 2, 3), "bcd"},
+      {"Mid to the end at most", text::Mid(s, 5, 60), "ef"},
+      {"Mid of the last byte", text::Mid(s, 6, 1), "f"},
+      {"Mid from 0", text::Mid(s, 0, 2), ""},
+      {"Mid beyond the length", text::Mid(s, 7, 2), ""},
+      {"Mid of 0 bytes", text::Mid(s, 1, 0), ""},
+      {"Mid of the empty text", text::Mid("", 1, 1), ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.actual, c.expected) << c.name;
 }
 
 TEST(TextRules, Split) {
@@ -93,6 +106,7 @@ TEST(TextRules, Split) {
   EXPECT_EQ(text::Split("a,b", ","), (V{"a", "b"}));
   EXPECT_EQ(text::Split(",a,,b,", ","), (V{"", "a", "", "b"}));
   EXPECT_EQ(text::Split(",", ","), V{""});
+  EXPECT_EQ(text::Split(",,", ","), (V{"", ""}));
   EXPECT_EQ(text::Split("a/pelox/b/pelox/", "/pelox/"), (V{"a", "b"}));
   // The delimiter is exact: no case folding.
   EXPECT_EQ(text::Split("a/PELOX/b", "/pelox/"), V{"a/PELOX/b"});
@@ -146,6 +160,7 @@ TEST(TextRules, ReplaceAll) {
       {"never inside a character", kChinese, "\xD0\xCE", "X", false, kChinese},
       {"whole characters", G("中文中"), G("中"), "[z]", false, "[z]" + G("文") + "[z]"},
       {"overlapping candidates", "aaa", "aa", "b", false, "ba"},
+      {"second bytes are never folded", G("乤A"), G("丄a"), "X", true, G("乤A")},
   };
   for (const auto& c : cases)
     EXPECT_EQ(text::ReplaceAll(c.s, c.find, c.replacement, c.ignoreCase), c.expected) << c.name;
