@@ -32,7 +32,8 @@ class LocalOnly : public QWebEngineUrlRequestInterceptor {
   }
 };
 
-QLabel* TransparentLabel(QWidget* parent, QColor colour) {
+QLabel* TransparentLabel(QWidget* parent, Colour rgb) {
+  const QColor colour(rgb.red, rgb.green, rgb.blue);
   auto* label = new QLabel(parent);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
   label->setAttribute(Qt::WA_TranslucentBackground);
@@ -71,7 +72,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setFixedSize(kWindowWidth, kWindowHeight);
   background_ = Picture("background.png");
 
-  透明标签2 = TransparentLabel(this, QColor(192, 192, 192));
+  透明标签2 = TransparentLabel(this, kSilver);
 
   图形按钮4 = new PictureButton({Picture("challenge-off.png"), Picture("challenge-on.png"),
                                  Picture("challenge-on.png"), {}},
@@ -90,7 +91,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   图形按钮1 = new PictureButton(
       {Picture("exit.png"), Picture("exit-hover.png"), Picture("exit.png"), {}}, false, this);
 
-  透明标签1 = TransparentLabel(this, QColor(236, 236, 236));
+  透明标签1 = TransparentLabel(this, kLightGrey);
   透明标签1->setText(QString::fromUtf8(kStatusLabelInitialText));
   QFont statusFont(QStringLiteral("Noto Sans CJK SC"));
   statusFont.setPixelSize(14);

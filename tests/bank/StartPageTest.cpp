@@ -55,6 +55,18 @@ TEST_F(StartPageTest, FirstStartWritesBankAndPage) {
   while (!AtEnd(program_.记录集1)) ++rows, MoveNext(program_.记录集1);
   Close(program_.记录集1);
   EXPECT_GE(rows, 60);
+  // The question number is a whole number, and the primary key.
+  ASSERT_TRUE(OpenQuery(program_.记录集1,
+                        "SELECT typeof(ID) AS kind, (SELECT pk FROM pragma_table_info('study') "
+                        "WHERE name = 'ID') AS key FROM study LIMIT 1"));
+  Text kind, key;
+  ReadText(program_.记录集1, "kind", &kind);
+  ReadText(program_.记录集1, "key", &key);
+  Close(program_.记录集1);
+  EXPECT_EQ(kind, "integer");
+  EXPECT_EQ(key, "1");
+  EXPECT_FALSE(Execute(program_.数据库连接1,
+                       G("insert into study(id,subject) values ('1','已有的题号')")));
 }
 
 TEST_F(StartPageTest, ExistingBankIsNeverReplacedButThePageIs) {
