@@ -10,6 +10,7 @@
 #include "app/Md5Hex.h"
 #include "support/Gbk.h"
 #include "support/Processes.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -121,8 +122,17 @@ TEST(SingleInstanceGuard, ActivationRequestReachesTheRunningCopy) {
 TEST(SingleInstanceGuard, AnotherUsersProcessOnTheNameDoesNotStopUs) {
   if (geteuid() != 0) GTEST_SKIP() << "needs root to start a process as another user";
   const std::string name = FreshName();
-  auto stranger = Start(name, {"--hold"}, 65534);  // nobody
-  ASSERT_EQ(stranger->ReadLine(), "first:" + name);
+  // The build may sit where another user cannot reach it: run a copy of the
+  // helper from a directory every user can enter.
+  TempDir dir;
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::all &
+                                               ~std::filesystem::perms::group_write &
+                                               ~std::filesystem::perms::others_write);
+  std::filesystem::copy_file(ZHILAN_GUARD_HELPER, dir / "helper");
+  const QString helper = QString::fromStdString((dir / "helper").string());
+  Copy stranger(helper, {QString::fromStdString(name), "--hold"},
+                QString::fromStdString(dir.path().string()), 65534);  // nobody
+  ASSERT_EQ(stranger.ReadLine(), "first:" + name);
   auto ours = Start(name, {"--hold"});
   EXPECT_EQ(ours->ReadLine(), "first:" + name);
 }
