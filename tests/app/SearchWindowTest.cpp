@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "app/DesktopProgram.h"
+#include "bank/Templates.h"
 #include "support/ResultPages.h"
 #include "support/TempDir.h"
 
@@ -74,6 +75,39 @@ TEST_F(SearchWindowTest, EnterInTheKeywordBoxSearches) {
   EXPECT_TRUE(w_.编辑框1->text().isEmpty());
   EXPECT_TRUE(w_.超级按钮1->isHidden()) << "the banner makes way for the results";
   EXPECT_FALSE(w_.时钟1->isActive());
+}
+
+TEST_F(SearchWindowTest, EveryKindOfSearchLeavesItsPage) {
+  struct Case {
+    const char* name;
+    QString keyword;
+    bool challenge;
+    Text page;
+    QString status;
+  };
+  const Case cases[] = {
+      {"found only among the options", QStringLiteral("黄铜矿"), false,
+       Page(Block("B", "化学符号Au表示哪种金属？", Li("A、银") + LiText("B、金") + Li("C、" + Hl("黄铜矿")))),
+       QStringLiteral("共查到1条试题")},
+      {"found nowhere", QStringLiteral("没有这道题"), false, Page(""),
+       QStringLiteral("非常抱歉，没有收录该试题！")},
+      {"empty box: nothing written", QString(), false, DefaultPage(),
+       QStringLiteral("输入框不能为空，请输入试题关键词进行查询。")},
+      {"challenge switch on", QStringLiteral("化学"), true,
+       Page(Block("B", Hl(Hl("化学")) + "符号Au表示哪种金属？", Li("A、银") + LiText("B、金") + Li("C、黄铜矿")) +
+            Block("A", "水的" + Hl(Hl("化学")) + "式是____。",
+                  LiText("A、H2O") + Li("B、CO2") + Li("C、NaCl") + Li("D、O2"))),
+       QStringLiteral("共查到2条试题")},
+  };
+  for (const auto& c : cases) {
+    WriteFile(dir_ / "index.html", DefaultPage());
+    if (w_.图形按钮4->isChecked() != c.challenge) QTest::mouseClick(w_.图形按钮4, Qt::LeftButton);
+    TypeThroughInputMethod(w_.编辑框1, c.keyword);
+    QTest::keyClick(w_.编辑框1, Qt::Key_Return);
+    EXPECT_EQ(ReadFile(dir_ / "index.html"), c.page) << c.name;
+    EXPECT_EQ(w_.透明标签1->text(), c.status) << c.name;
+    EXPECT_TRUE(w_.编辑框1->text().isEmpty()) << c.name;
+  }
 }
 
 TEST_F(SearchWindowTest, SearchButtonSearchesAndOtherKeysOnlyEdit) {
