@@ -1,7 +1,5 @@
 #include "app/GuiSetup.h"
 
-#include "text/GbkCodec.h"
-
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -9,6 +7,8 @@
 #include <QMessageBox>
 #include <QWidget>
 #include <cstdlib>
+
+#include "text/GbkCodec.h"
 
 namespace {
 bool Set(const char* name) {

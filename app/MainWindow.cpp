@@ -3,8 +3,8 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWebEngineProfile>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
@@ -74,14 +74,14 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   透明标签2 = TransparentLabel(this, kSilver);
 
-  图形按钮4 = new PictureButton({Picture("challenge-off.png"), Picture("challenge-on.png"),
-                                 Picture("challenge-on.png"), {}},
-                                true, this);
+  图形按钮4 = new PictureButton(
+      {Picture("challenge-off.png"), Picture("challenge-on.png"), Picture("challenge-on.png"), {}},
+      true, this);
   时钟1 = new QTimer(this);
   超级按钮1 = new BannerButton(this);
   const Bytes banner = BuiltInBannerPicture();
   超级按钮1->SetPictureData(QByteArray(reinterpret_cast<const char*>(banner.data()),
-                                      static_cast<qsizetype>(banner.size())));
+                                       static_cast<qsizetype>(banner.size())));
   超文本浏览框1 = new QWebEngineView(this);
   ConfigureBrowser(超文本浏览框1, this);
   图形按钮3 = new PictureButton(
@@ -99,8 +99,9 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   编辑框1 = new QLineEdit(this);
   编辑框1->setFrame(false);
-  编辑框1->setStyleSheet(QStringLiteral("QLineEdit { background: %1; border: none; font-size: 16px; }")
-                              .arg(QLatin1String(kSearchFieldColour)));
+  编辑框1->setStyleSheet(
+      QStringLiteral("QLineEdit { background: %1; border: none; font-size: 16px; }")
+          .arg(QLatin1String(kSearchFieldColour)));
 
   图片框1 = new QLabel(this);
   图片框1->setPixmap(Picture("search-row.png"));
@@ -119,11 +120,21 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   }
 
   connect(图形按钮1, &QAbstractButton::clicked, this, [] { QCoreApplication::exit(0); });
-  connect(图形按钮2, &QAbstractButton::clicked, this, [this] { if (onSearch) onSearch(); });
-  connect(编辑框1, &QLineEdit::returnPressed, this, [this] { if (onSearch) onSearch(); });
-  connect(图形按钮3, &QAbstractButton::clicked, this, [this] { if (onUpdate) onUpdate(); });
-  connect(超级按钮1, &QAbstractButton::clicked, this, [this] { if (onBannerClick) onBannerClick(); });
-  connect(时钟1, &QTimer::timeout, this, [this] { if (onTimer) onTimer(); });
+  connect(图形按钮2, &QAbstractButton::clicked, this, [this] {
+    if (onSearch) onSearch();
+  });
+  connect(编辑框1, &QLineEdit::returnPressed, this, [this] {
+    if (onSearch) onSearch();
+  });
+  connect(图形按钮3, &QAbstractButton::clicked, this, [this] {
+    if (onUpdate) onUpdate();
+  });
+  connect(超级按钮1, &QAbstractButton::clicked, this, [this] {
+    if (onBannerClick) onBannerClick();
+  });
+  connect(时钟1, &QTimer::timeout, this, [this] {
+    if (onTimer) onTimer();
+  });
 }
 
 MainWindow::~MainWindow() {

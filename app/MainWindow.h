@@ -24,10 +24,10 @@ class MainWindow : public QWidget {
   ~MainWindow() override;
 
   // Event handlers of the window's form; each runs on the window's thread.
-  std::function<void()> onSearch;        // 图形按钮2 clicked, Enter in 编辑框1
-  std::function<void()> onUpdate;        // 图形按钮3 clicked
-  std::function<void()> onBannerClick;   // 超级按钮1 clicked
-  std::function<void()> onTimer;         // 时钟1 fired
+  std::function<void()> onSearch;       // 图形按钮2 clicked, Enter in 编辑框1
+  std::function<void()> onUpdate;       // 图形按钮3 clicked
+  std::function<void()> onBannerClick;  // 超级按钮1 clicked
+  std::function<void()> onTimer;        // 时钟1 fired
 
   // Controls in stacking order, the first on top.
   QLabel* 透明标签2;

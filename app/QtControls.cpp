@@ -138,8 +138,9 @@ void QtControls::SetPeriod(Control timer, int milliseconds) {
 }
 
 void QtControls::SetPicture(Control banner, const Bytes& picture) {
-  Post([this, banner, data = QByteArray(reinterpret_cast<const char*>(picture.data()),
-                                        static_cast<qsizetype>(picture.size()))] {
+  Post([this, banner,
+        data = QByteArray(reinterpret_cast<const char*>(picture.data()),
+                          static_cast<qsizetype>(picture.size()))] {
     if (auto* button = qobject_cast<BannerButton*>(Widget(banner))) button->SetPictureData(data);
   });
 }

@@ -37,8 +37,7 @@ std::function<void()>& ActivationHook() {
 socklen_t MarkerAddress(const Text& name, sockaddr_un* address) {
   std::memset(address, 0, sizeof *address);
   address->sun_family = AF_UNIX;
-  const Text bytes =
-      name.size() < sizeof address->sun_path ? name : "zhilan-md5:" + Md5Hex(name);
+  const Text bytes = name.size() < sizeof address->sun_path ? name : "zhilan-md5:" + Md5Hex(name);
   std::memcpy(address->sun_path + 1, bytes.data(), bytes.size());
   return static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + bytes.size());
 }
@@ -72,7 +71,8 @@ void ServeActivation(int client) {
   }
   if (std::string_view(buffer, got) == kActivateRequest) {
     if (ActivationHook()) ActivationHook()();
-    [[maybe_unused]] ssize_t written = write(client, kActivateAnswer.data(), kActivateAnswer.size());
+    [[maybe_unused]] ssize_t written =
+        write(client, kActivateAnswer.data(), kActivateAnswer.size());
   }
   close(client);
 }

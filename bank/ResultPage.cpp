@@ -17,7 +17,8 @@ Text ReplacePairs(std::string_view text, std::initializer_list<ReplacePair> pair
   return result;
 }
 
-Text ReplaceOutsideTags(std::string_view html, std::string_view find, std::string_view replacement) {
+Text ReplaceOutsideTags(std::string_view html, std::string_view find,
+                        std::string_view replacement) {
   if (find.empty()) return Text(html);
   Text out;
   out.reserve(html.size());
@@ -109,8 +110,7 @@ int RenderResults(Program& program) {
     ++count;
   }
 
-  ui.SetText(Control::透明标签1,
-             Utf8ToGbk("共查到") + std::to_string(count) + Utf8ToGbk("条试题"));
+  ui.SetText(Control::透明标签1, Utf8ToGbk("共查到") + std::to_string(count) + Utf8ToGbk("条试题"));
   const Text page =
       ReplacePairs(PageTemplate(), {{"[ul]", blocks}, {kAnswerColourSlot, "#FF3030"}});
   if (WriteFileReplacing(program.ResultPagePath, page)) {

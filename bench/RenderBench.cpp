@@ -25,11 +25,12 @@ std::filesystem::path MakeBank(const TempDir& dir, int rows) {
   sqlite3_stmt* insert = nullptr;
   sqlite3_prepare_v2(db, "INSERT INTO study VALUES (?, ?, ?, ?, ?)", -1, &insert, nullptr);
   for (int i = 1; i <= rows; ++i) {
-    const std::string subject = "第" + std::to_string(i) + "题：下列关于中国古代科技成就的说法，正确的有____。";
+    const std::string subject =
+        "第" + std::to_string(i) + "题：下列关于中国古代科技成就的说法，正确的有____。";
     sqlite3_bind_int(insert, 1, i);
     sqlite3_bind_text(insert, 2, subject.c_str(), -1, SQLITE_TRANSIENT);
-    sqlite3_bind_text(insert, 3, "A、造纸术/pelox/B、印刷术/pelox/C、地动仪/pelox/D、火药/pelox/", -1,
-                      SQLITE_STATIC);
+    sqlite3_bind_text(insert, 3, "A、造纸术/pelox/B、印刷术/pelox/C、地动仪/pelox/D、火药/pelox/",
+                      -1, SQLITE_STATIC);
     sqlite3_bind_text(insert, 4, "ABD", -1, SQLITE_STATIC);
     sqlite3_bind_text(insert, 5, "多选题", -1, SQLITE_STATIC);
     sqlite3_step(insert);
@@ -55,10 +56,16 @@ void BM_SearchAndRender(benchmark::State& state) {
     StartSearch(program);
   }
   state.counters["rows"] = rows;
-  state.counters["page_bytes"] = static_cast<double>(std::filesystem::file_size(dir / "index.html"));
+  state.counters["page_bytes"] =
+      static_cast<double>(std::filesystem::file_size(dir / "index.html"));
   state.SetItemsProcessed(state.iterations() * rows);
 }
-BENCHMARK(BM_SearchAndRender)->Arg(100)->Arg(1000)->Arg(4413)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAndRender)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(4413)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond);
 
 // One pass per pair: the time grows with the text, not with its square.
 void BM_ReplaceAllOnLargeText(benchmark::State& state) {
@@ -70,7 +77,11 @@ void BM_ReplaceAllOnLargeText(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(text::ReplaceAll(text, find, replacement, true));
   state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(text.size()));
 }
-BENCHMARK(BM_ReplaceAllOnLargeText)->Arg(1 << 16)->Arg(1 << 20)->Arg(1 << 23)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplaceAllOnLargeText)
+    ->Arg(1 << 16)
+    ->Arg(1 << 20)
+    ->Arg(1 << 23)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -34,7 +34,8 @@ int Find(std::string_view s, std::string_view sub, int start, bool ignoreCase) {
 
 int FindBack(std::string_view s, std::string_view sub, std::optional<int> bound, bool ignoreCase) {
   // The searchable bytes are 1 to bound-1.
-  const long long limit = bound ? static_cast<long long>(*bound) - 1 : static_cast<long long>(s.size());
+  const long long limit =
+      bound ? static_cast<long long>(*bound) - 1 : static_cast<long long>(s.size());
   if (limit < 1) return -1;
   const std::size_t end = std::min(static_cast<std::size_t>(limit), s.size());
   if (sub.empty()) return end > 0 ? 1 : -1;

@@ -1,19 +1,18 @@
-#include "app/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QThread>
-#include <atomic>
-#include <thread>
 #include <QProcess>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <atomic>
+#include <thread>
 
 #include "app/DesktopProgram.h"
+#include "app/MainWindow.h"
 #include "bank/Templates.h"
 #include "support/TempDir.h"
 
@@ -27,16 +26,11 @@ struct Expected {
 
 // The window's form, as designed; the banner is checked where start-up puts it.
 const Expected kControls[] = {
-    {"透明标签2", {50, 8, 248, 16}, true},
-    {"图形按钮4", {13, 77, 120, 40}, true},
-    {"超级按钮1", {10, 137, 740, 400}, true},
-    {"超文本浏览框1", {10, 137, 740, 400}, true},
-    {"图形按钮3", {633, 77, 96, 40}, false},
-    {"图形按钮2", {576, 77, 52, 40}, true},
-    {"图形按钮1", {720, 0, 30, 30}, true},
-    {"透明标签1", {3, 43, 744, 24}, true},
-    {"编辑框1", {152, 82, 424, 30}, true},
-    {"图片框1", {136, 77, 440, 40}, true},
+    {"透明标签2", {50, 8, 248, 16}, true},    {"图形按钮4", {13, 77, 120, 40}, true},
+    {"超级按钮1", {10, 137, 740, 400}, true}, {"超文本浏览框1", {10, 137, 740, 400}, true},
+    {"图形按钮3", {633, 77, 96, 40}, false},  {"图形按钮2", {576, 77, 52, 40}, true},
+    {"图形按钮1", {720, 0, 30, 30}, true},    {"透明标签1", {3, 43, 744, 24}, true},
+    {"编辑框1", {152, 82, 424, 30}, true},    {"图片框1", {136, 77, 440, 40}, true},
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -83,7 +77,8 @@ TEST_F(MainWindowTest, StartUpFillsTheWindow) {
   EXPECT_TRUE(w.编辑框1->isEnabled());
   EXPECT_FALSE(w.超级按钮1->Picture().isNull());
   EXPECT_EQ(w.超级按钮1->Picture().size(), QSize(740, 400));
-  EXPECT_EQ(w.超文本浏览框1->url(), QUrl::fromLocalFile(QString::fromStdString((dir_ / "index.html").string())));
+  EXPECT_EQ(w.超文本浏览框1->url(),
+            QUrl::fromLocalFile(QString::fromStdString((dir_ / "index.html").string())));
   EXPECT_EQ(ReadFile(dir_ / "index.html"), DefaultPage());
   EXPECT_TRUE(std::filesystem::exists(dir_ / "study.mdb"));
 

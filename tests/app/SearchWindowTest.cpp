@@ -87,14 +87,16 @@ TEST_F(SearchWindowTest, EveryKindOfSearchLeavesItsPage) {
   };
   const Case cases[] = {
       {"found only among the options", QStringLiteral("黄铜矿"), false,
-       Page(Block("B", "化学符号Au表示哪种金属？", Li("A、银") + LiText("B、金") + Li("C、" + Hl("黄铜矿")))),
+       Page(Block("B", "化学符号Au表示哪种金属？",
+                  Li("A、银") + LiText("B、金") + Li("C、" + Hl("黄铜矿")))),
        QStringLiteral("共查到1条试题")},
       {"found nowhere", QStringLiteral("没有这道题"), false, Page(""),
        QStringLiteral("非常抱歉，没有收录该试题！")},
       {"empty box: nothing written", QString(), false, DefaultPage(),
        QStringLiteral("输入框不能为空，请输入试题关键词进行查询。")},
       {"challenge switch on", QStringLiteral("化学"), true,
-       Page(Block("B", Hl(Hl("化学")) + "符号Au表示哪种金属？", Li("A、银") + LiText("B、金") + Li("C、黄铜矿")) +
+       Page(Block("B", Hl(Hl("化学")) + "符号Au表示哪种金属？",
+                  Li("A、银") + LiText("B、金") + Li("C、黄铜矿")) +
             Block("A", "水的" + Hl(Hl("化学")) + "式是____。",
                   LiText("A、H2O") + Li("B、CO2") + Li("C、NaCl") + Li("D、O2"))),
        QStringLiteral("共查到2条试题")},
@@ -143,9 +145,14 @@ TEST_F(SearchWindowTest, BrowserBoxRunsNoScriptAndLoadsNothingRemote) {
   ASSERT_TRUE(picture.save(QString::fromStdString((dir_ / "local.png").string())));
   WriteFile(dir_ / "probe.html",
             "<title>untouched</title><script>document.title='script ran';</script>"
-            "<img id=local src=\"./local.png\"><img src=\"" + remote + "/remote.png\">"
-            "<link rel=stylesheet href=\"" + remote + "/style.css\">"
-            "<iframe src=\"" + remote + "/frame\"></iframe>");
+            "<img id=local src=\"./local.png\"><img src=\"" +
+                remote +
+                "/remote.png\">"
+                "<link rel=stylesheet href=\"" +
+                remote +
+                "/style.css\">"
+                "<iframe src=\"" +
+                remote + "/frame\"></iframe>");
   QSignalSpy loaded(w_.超文本浏览框1, &QWebEngineView::loadFinished);
   desktop_.controls.SetAddress(Control::超文本浏览框1, dir_ / "probe.html");
   ASSERT_TRUE(WaitForLoad(loaded));

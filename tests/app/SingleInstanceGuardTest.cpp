@@ -1,5 +1,3 @@
-#include "app/SingleInstanceGuard.h"
-
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "app/Md5Hex.h"
+#include "app/SingleInstanceGuard.h"
 #include "support/Gbk.h"
 #include "support/Processes.h"
 #include "support/TempDir.h"

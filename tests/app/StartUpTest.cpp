@@ -1,9 +1,8 @@
-#include "app/StartUp.h"
-
 #include <gtest/gtest.h>
 
 #include "app/Paths.h"
 #include "app/Program.h"
+#include "app/StartUp.h"
 #include "bank/Templates.h"
 #include "support/Gbk.h"
 #include "support/MemoryControls.h"

@@ -1,7 +1,6 @@
-#include "bank/Database.h"
-
 #include <gtest/gtest.h>
 
+#include "bank/Database.h"
 #include "support/Gbk.h"
 #include "support/TempDir.h"
 
@@ -92,17 +91,17 @@ TEST_F(DatabaseTest, ParametersAreValuesNotSql) {
 }
 
 TEST_F(DatabaseTest, ExecuteCarriesOutOneStatement) {
-  const Text insert = G(
-      "insert into study(id,subject,ProblemOption,Answer,type) "
-      "values ('100','新题','A、是/pelox/B、否/pelox/','A','单选题')");
+  const Text insert =
+      G("insert into study(id,subject,ProblemOption,Answer,type) "
+        "values ('100','新题','A、是/pelox/B、否/pelox/','A','单选题')");
   EXPECT_TRUE(Execute(connection_, insert));
   EXPECT_FALSE(Execute(connection_, insert)) << "the ID is the primary key";
   EXPECT_FALSE(Execute(connection_, G("insert into study(id,subject) values ('abc','x')")))
       << "ID is a number";
   EXPECT_FALSE(Execute(connection_, G("insert into study(id,subject) values ('101','it's')")));
   // Only one statement runs: a second one behind it is refused whole.
-  EXPECT_FALSE(Execute(connection_,
-                       "insert into study(id,subject) values ('102','x'); DROP TABLE study"));
+  EXPECT_FALSE(
+      Execute(connection_, "insert into study(id,subject) values ('102','x'); DROP TABLE study"));
   ASSERT_TRUE(OpenQuery(records_, "select * from study where ID >= 100"));
   EXPECT_EQ(Walk(), std::vector<std::string>{"100"});
 }

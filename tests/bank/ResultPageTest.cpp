@@ -1,5 +1,3 @@
-#include "bank/ResultPage.h"
-
 #include <gtest/gtest.h>
 
 #include <QCryptographicHash>
@@ -7,6 +5,7 @@
 #include <set>
 
 #include "app/Program.h"
+#include "bank/ResultPage.h"
 #include "bank/Templates.h"
 #include "support/FixtureProgram.h"
 #include "support/ResultPages.h"
@@ -37,7 +36,8 @@ TEST(ReplacePairs, AppliesEachPairToTheLastResult) {
   };
   const Case cases[] = {
       {"ASCII letters without regard to case", "xx-xx", ReplacePairs("Ab-aB", {{"ab", "xx"}})},
-      {"other characters only themselves", G("Ａ-x"), ReplacePairs(G("Ａ-a"), {{G("ａ"), "?"}, {"a", "x"}})},
+      {"other characters only themselves", G("Ａ-x"),
+       ReplacePairs(G("Ａ-a"), {{G("ａ"), "?"}, {"a", "x"}})},
       {"pairs run in order on the result", "3", ReplacePairs("1", {{"1", "2"}, {"2", "3"}})},
       {"inserted text not scanned again", "<b>a</b><b>a</b>",
        ReplacePairs("aa", {{"a", "<b>a</b>"}})},
@@ -89,7 +89,9 @@ TEST_F(RenderResultsTest, MultipleChoiceRowListsOnlyTheCorrectOptions) {
 
 TEST_F(RenderResultsTest, FillInRowHasNoOptions) {
   EXPECT_EQ(Render("床前明月光"), 1);
-  EXPECT_EQ(PageFile(), Page(Block("李白", "“" + Hl(Hl("床前明月光")) + "，疑是地上霜”的作者是唐代诗人____。", "")));
+  EXPECT_EQ(
+      PageFile(),
+      Page(Block("李白", "“" + Hl(Hl("床前明月光")) + "，疑是地上霜”的作者是唐代诗人____。", "")));
 }
 
 TEST_F(RenderResultsTest, KeywordAsTypedReplacesTheMatchedLetters) {
@@ -108,22 +110,34 @@ TEST_F(RenderResultsTest, MarkupWordsAsKeywordsLeaveTheTagsIntact) {
   EXPECT_EQ(Render("font"), 1);
   EXPECT_EQ(PageFile(), Page(Block("字体", Hl(Hl("font")) + "标签的作用是设置____。", "")));
   EXPECT_EQ(Render("class"), 1);
-  EXPECT_EQ(PageFile(), Page(Block("类", "面向对象语言里的" + Hl(Hl("class")) + "一词意为____。", "")));
+  EXPECT_EQ(PageFile(),
+            Page(Block("类", "面向对象语言里的" + Hl(Hl("class")) + "一词意为____。", "")));
 
   // "a" occurs in the answer and the options too, and everywhere in the tags.
   const int found = Render("a");
   EXPECT_GE(found, 3);
   const std::string page = U(PageFile());
-  EXPECT_NE(page.find(Block(Hl("a"), "Tom's f" + Hl(Hl("a")) + "vourite colour is ____.",
-                            LiText(Hl("a") + "、" + Hl("a") + " red one") +
-                                Li("B、" + Hl("a") + " blue one"))),
+  EXPECT_NE(page.find(Block(
+                Hl("a"), "Tom's f" + Hl(Hl("a")) + "vourite colour is ____.",
+                LiText(Hl("a") + "、" + Hl("a") + " red one") + Li("B、" + Hl("a") + " blue one"))),
             std::string::npos);
   // Every tag on the page is one the templates or the highlights make.
   const std::set<std::string> known = {
-      "<style>", "</style>", "<body>", "</body>", "<div class=\"vertical-container\">", "</div>",
+      "<style>",
+      "</style>",
+      "<body>",
+      "</body>",
+      "<div class=\"vertical-container\">",
+      "</div>",
       "<div class=\"taoceng\" style=\"background:#F8F8FF; color:#4F4F4F\">",
-      "<div class=\"biaoqian\">", "<font class=\"text\">", "</font>", "<ul>", "</ul>", "<li>",
-      "</li>", "<font color=\"#FF6633\">"};
+      "<div class=\"biaoqian\">",
+      "<font class=\"text\">",
+      "</font>",
+      "<ul>",
+      "</ul>",
+      "<li>",
+      "</li>",
+      "<font color=\"#FF6633\">"};
   const std::regex tag("<[^>]*>");
   int blocks = 0;
   for (auto it = std::sregex_iterator(page.begin(), page.end(), tag); it != std::sregex_iterator();
@@ -146,8 +160,8 @@ TEST_F(RenderResultsTest, AnswersOfEveryLength) {
                                    Li("A、甲") + Li("B、乙"))));
   // No separator: the whole text is the one option.
   EXPECT_EQ(Render("只有一项"), 1);
-  EXPECT_EQ(PageFile(), Page(Block("A", Hl(Hl("只有一项")) + "且没有分隔标记的选项。",
-                                   LiText("A、仅此一项"))));
+  EXPECT_EQ(PageFile(),
+            Page(Block("A", Hl(Hl("只有一项")) + "且没有分隔标记的选项。", LiText("A、仅此一项"))));
   // An empty piece between two separators is an option of its own.
   EXPECT_EQ(Render("空选项"), 1);
   EXPECT_EQ(PageFile(), Page(Block("C", Hl(Hl("空选项")) + "之间的题。",
@@ -170,7 +184,8 @@ TEST_F(RenderResultsTest, RowsComeInRecordSetOrder) {
   const int found = Render("____");
   EXPECT_GE(found, 10);
   const std::string page = U(PageFile());
-  std::size_t capital = page.find("首都"), moon = page.find("床前明月光"), year = page.find("一年有");
+  std::size_t capital = page.find("首都"), moon = page.find("床前明月光"),
+              year = page.find("一年有");
   EXPECT_LT(capital, moon);
   EXPECT_LT(moon, year);
   EXPECT_EQ(ui_.StatusTexts().back(), "共查到" + std::to_string(found) + "条试题");

@@ -1,8 +1,7 @@
-#include "bank/Search.h"
-
 #include <gtest/gtest.h>
 
 #include "app/Program.h"
+#include "bank/Search.h"
 #include "support/FixtureProgram.h"
 #include "support/ResultPages.h"
 #include "support/TempDir.h"
@@ -42,7 +41,8 @@ TEST_F(SearchTest, FoundInQuestionTexts) {
 TEST_F(SearchTest, FoundOnlyAmongTheOptions) {
   Search("黄铜矿");
   EXPECT_EQ(ui_.StatusTexts(), (std::vector<std::string>{"共查到0条试题", "共查到1条试题"}));
-  EXPECT_EQ(ui_[Control::超文本浏览框1].addressLoads, 2) << "first the empty page, then the matches";
+  EXPECT_EQ(ui_[Control::超文本浏览框1].addressLoads, 2)
+      << "first the empty page, then the matches";
   EXPECT_EQ(ReadFile(dir_ / "index.html"),
             Page(Block("B", "化学符号Au表示哪种金属？",
                        Li("A、银") + LiText("B、金") + Li("C、" + Hl("黄铜矿")))));
@@ -69,7 +69,8 @@ TEST_F(SearchTest, FoundNowhere) {
 TEST_F(SearchTest, EmptyBoxOnlyAsksForAKeyword) {
   WriteFile(dir_ / "index.html", "previous page");
   Search("");
-  EXPECT_EQ(ui_.Log(), std::vector<std::string>{"透明标签1.text=输入框不能为空，请输入试题关键词进行查询。"});
+  EXPECT_EQ(ui_.Log(),
+            std::vector<std::string>{"透明标签1.text=输入框不能为空，请输入试题关键词进行查询。"});
   EXPECT_TRUE(ui_[Control::超级按钮1].visible);
   EXPECT_EQ(ui_[Control::时钟1].period, 4000);
   EXPECT_EQ(ReadFile(dir_ / "index.html"), "previous page");
@@ -94,7 +95,8 @@ TEST_F(SearchTest, WithoutABankTheSearchButtonOnlyAsksForAKeyword) {
   offline.ResultPagePath = dir_ / "index.html";
   ui_.Type(Control::编辑框1, "");
   StartSearch(offline);
-  EXPECT_EQ(ui_.StatusTexts(), std::vector<std::string>{"输入框不能为空，请输入试题关键词进行查询。"});
+  EXPECT_EQ(ui_.StatusTexts(),
+            std::vector<std::string>{"输入框不能为空，请输入试题关键词进行查询。"});
 }
 
 }  // namespace

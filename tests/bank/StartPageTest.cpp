@@ -1,9 +1,8 @@
-#include "bank/StartPage.h"
-
 #include <gtest/gtest.h>
 
 #include "app/Program.h"
 #include "bank/EmbeddedBank.h"
+#include "bank/StartPage.h"
 #include "bank/Templates.h"
 #include "support/Gbk.h"
 #include "support/MemoryControls.h"
@@ -65,8 +64,8 @@ TEST_F(StartPageTest, FirstStartWritesBankAndPage) {
   Close(program_.记录集1);
   EXPECT_EQ(kind, "integer");
   EXPECT_EQ(key, "1");
-  EXPECT_FALSE(Execute(program_.数据库连接1,
-                       G("insert into study(id,subject) values ('1','已有的题号')")));
+  EXPECT_FALSE(
+      Execute(program_.数据库连接1, G("insert into study(id,subject) values ('1','已有的题号')")));
 }
 
 TEST_F(StartPageTest, ExistingBankIsNeverReplacedButThePageIs) {
@@ -95,9 +94,10 @@ TEST_F(StartPageTest, ABankThatIsNotADatabaseDisablesSearch) {
   // In this order: colour, the two controls, then the text.
   const auto log = ui_.Log();
   ASSERT_GE(log.size(), 4u);
-  EXPECT_EQ(std::vector<std::string>(log.end() - 4, log.end()),
-            (std::vector<std::string>{"透明标签1.colour=255,255,255", "编辑框1.disabled",
-                                      "图形按钮3.disabled", "透明标签1.text=试题数据库连接失败！"}));
+  EXPECT_EQ(
+      std::vector<std::string>(log.end() - 4, log.end()),
+      (std::vector<std::string>{"透明标签1.colour=255,255,255", "编辑框1.disabled",
+                                "图形按钮3.disabled", "透明标签1.text=试题数据库连接失败！"}));
 }
 
 TEST_F(StartPageTest, UnwritableFilesAreReportedAndNothingIsShown) {

@@ -25,7 +25,8 @@ Copy::Copy(const QString& program, const QStringList& arguments, const QString& 
     : process_(std::make_unique<QProcess>()) {
   process_->setChildProcessModifier([user] {
     setsid();
-    if (user >= 0 && (setgid(static_cast<gid_t>(user)) != 0 || setuid(static_cast<uid_t>(user)) != 0))
+    if (user >= 0 &&
+        (setgid(static_cast<gid_t>(user)) != 0 || setuid(static_cast<uid_t>(user)) != 0))
       _exit(126);
   });
   if (!workingDirectory.isEmpty()) process_->setWorkingDirectory(workingDirectory);

@@ -18,9 +18,13 @@ inline std::string Block(const std::string& answer, const std::string& question,
                          const std::string& options) {
   return "<div class=\"taoceng\" style=\"background:#F8F8FF; color:#4F4F4F\">\r\n"
          "<div class=\"biaoqian\">\r\n"
-         "  【<font class=\"text\"> " + answer + " </font>】" + question + "\r\n"
+         "  【<font class=\"text\"> " +
+         answer + " </font>】" + question +
+         "\r\n"
          "  <ul>\r\n"
-         "    " + options + "\r\n"
+         "    " +
+         options +
+         "\r\n"
          "  </ul>\r\n"
          "</div>\r\n"
          "</div>";

@@ -1,6 +1,6 @@
-#include "text/GbkCodec.h"
-
 #include <gtest/gtest.h>
+
+#include "text/GbkCodec.h"
 
 TEST(GbkCodec, RoundTripsThroughEveryBoundary) {
   const std::string utf8 = "知岚试题搜索：ABC　123";
@@ -15,7 +15,9 @@ TEST(GbkCodec, RoundTripsThroughEveryBoundary) {
 }
 
 TEST(GbkCodec, CharactersOutsideGbkBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");
+  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80"
+                      "b"),
+            "a?b");
 }
 
 TEST(GbkCodec, TextEndsAtNul) {

@@ -1,8 +1,7 @@
-#include "text/SplitChars.h"
-
 #include <gtest/gtest.h>
 
 #include "support/Gbk.h"
+#include "text/SplitChars.h"
 
 TEST(SplitChars, UnitsOfText) {
   using V = std::vector<Text>;
@@ -17,7 +16,10 @@ TEST(SplitChars, UnitsOfText) {
       {"CR LF is one unit", "a\r\nb", {"a", "\r\n", "b"}},
       {"lone CR", "a\rb", {"a", "\r", "b"}},
       {"last byte stands alone", "a\xD6", {"a", "\xD6"}},
-      {"0x80 is a one-byte unit", "\x80" "a", {"\x80", "a"}},
+      {"0x80 is a one-byte unit",
+       "\x80"
+       "a",
+       {"\x80", "a"}},
       {"empty", "", {}},
   };
   for (const auto& c : cases) {

@@ -1,8 +1,7 @@
-#include "text/TextRules.h"
-
 #include <gtest/gtest.h>
 
 #include "support/Gbk.h"
+#include "text/TextRules.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <stdexcept>
 #include <fstream>
 #include <iostream>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -130,11 +130,14 @@ void Check(const std::string& file, const std::vector<Question>& questions) {
     std::size_t last = 0;
     for (char c : q.answer) {
       const std::size_t at = letters.find(c);
-      if (at == std::string::npos || (last && at < last)) fail("answer letters must be options, in order");
+      if (at == std::string::npos || (last && at < last))
+        fail("answer letters must be options, in order");
       last = at + 1;
     }
-    if (q.type != "多选题" && q.answer.size() != 1) fail("single and challenge questions have one letter");
-    if (q.type == "多选题" && q.answer.size() < 2) fail("multiple-choice questions have two letters or more");
+    if (q.type != "多选题" && q.answer.size() != 1)
+      fail("single and challenge questions have one letter");
+    if (q.type == "多选题" && q.answer.size() < 2)
+      fail("multiple-choice questions have two letters or more");
   }
 }
 
