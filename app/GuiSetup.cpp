@@ -21,23 +21,20 @@ std::string MissingDisplay() {
   const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
   // offscreen, wayland, vnc and the like: Qt finds its own way or says why.
   if (!platform.isEmpty() && !platform.startsWith("xcb")) return {};
+  bool xOpen = false;
   if (Set("DISPLAY")) {
     // Qt aborts on a display it cannot open; ask the X server first.
     int screen = 0;
     xcb_connection_t* connection = xcb_connect(nullptr, &screen);
-    const bool open = xcb_connection_has_error(connection) == 0;
+    xOpen = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);
-    if (open) return {};
-    if (platform.isEmpty() && Set("WAYLAND_DISPLAY")) {
-      qputenv("QT_QPA_PLATFORM", "wayland");
-      return {};
-    }
-    return std::string("cannot open the display ") + std::getenv("DISPLAY");
   }
+  if (xOpen) return {};
   if (platform.isEmpty() && Set("WAYLAND_DISPLAY")) {
     qputenv("QT_QPA_PLATFORM", "wayland");
     return {};
   }
+  if (Set("DISPLAY")) return std::string("cannot open the display ") + std::getenv("DISPLAY");
   return "no display to show the window on (DISPLAY and WAYLAND_DISPLAY are unset; "
          "QT_QPA_PLATFORM=offscreen runs without one)";
 }

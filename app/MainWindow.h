@@ -45,9 +45,6 @@ class MainWindow : public QWidget {
   // The widget of a control; null for the timer.
   QWidget* ControlWidget(Control control) const;
 
-  // The browser box's own settings and the profile that blocks remote loads.
-  static void ConfigureBrowser(QWebEngineView* view, QObject* profileOwner);
-
  protected:
   void paintEvent(QPaintEvent*) override;
   void mousePressEvent(QMouseEvent*) override;
@@ -55,6 +52,9 @@ class MainWindow : public QWidget {
   void mouseReleaseEvent(QMouseEvent*) override;
 
  private:
+  // The browser box's own settings and the profile that blocks remote loads.
+  static void ConfigureBrowser(QWebEngineView* view, QObject* profileOwner);
+
   QPixmap background_;
   QPoint dragOffset_;
   bool dragging_ = false;

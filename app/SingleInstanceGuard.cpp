@@ -92,10 +92,11 @@ void ListenForActivation(int marker) {
 // Whether the name is held by a copy of this user. Another user's process on
 // the name (abstract names cannot be protected) must not keep us from running.
 bool HeldByThisUser(const sockaddr_un& address, socklen_t length) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return true;
-  // A holder that has bound but does not listen yet is most likely a copy
-  // starting this very moment, and is taken as ours.
+  // A holder that has bound but does not listen yet, or one too busy to take
+  // the connection, is most likely a copy starting this very moment, and is
+  // taken as ours. Non-blocking, so a stuck holder cannot hang this start.
   const bool ours =
       connect(fd, reinterpret_cast<const sockaddr*>(&address), length) != 0 || PeerIsThisUser(fd);
   close(fd);
@@ -105,7 +106,7 @@ bool HeldByThisUser(const sockaddr_un& address, socklen_t length) {
 // Asks the running copy to bring its window to the front and waits briefly
 // for it to say it did.
 void RequestActivation(const sockaddr_un& address, socklen_t length) {
-  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (fd < 0) return;
   if (connect(fd, reinterpret_cast<const sockaddr*>(&address), length) == 0 &&
       write(fd, kActivateRequest.data(), kActivateRequest.size()) ==

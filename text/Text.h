@@ -17,5 +17,3 @@ inline Text TextFromBytes(const Bytes& bytes) {
   if (auto nul = text.find('\0'); nul != Text::npos) text.resize(nul);
   return text;
 }
-
-inline Bytes BytesFromText(std::string_view text) { return Bytes(text.begin(), text.end()); }

@@ -21,6 +21,8 @@ TEST(GbkCodec, CharactersOutsideGbkBecomeQuestionMarks) {
 }
 
 TEST(GbkCodec, TextEndsAtNul) {
+  EXPECT_EQ(TextFromBytes(Bytes{'a', 'b', 0, 'c'}), "ab");
+  EXPECT_EQ(TextFromBytes(Bytes{}), "");
   EXPECT_EQ(Utf16ToGbk(std::u16string(u"ab\0cd", 5)), "ab");
   EXPECT_EQ(Utf8ToGbk(""), "");
   EXPECT_TRUE(GbkToUtf16("").empty());
